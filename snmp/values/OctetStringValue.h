@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "snmp/values/OctetContent.h"
+#include "snmp/values/SnmpValue.h"
+
+namespace snmp {
+
+// OCTET STRING (tag 4, "String"). Its text is the octets unchanged when every
+// one is printable, a tab, a line feed or a carriage return; otherwise every
+// octet as two lower-case hex digits.
+class OctetStringValue : public SnmpValue {
+public:
+    // The text's octets without its terminator.
+    explicit OctetStringValue(const char* text);
+    // Decode constructor: copies the content octets; fails the cursor when
+    // they run past the end of the data.
+    explicit OctetStringValue(ReadCursor& cursor);
+
+    void encode(std::uint8_t*& cursor) const override;
+    const char* toText() const override;
+
+private:
+    mutable bool hex_ = false;
+    OctetContent content_;
+};
+
+}  // namespace snmp

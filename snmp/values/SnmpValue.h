@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "snmp/ber/BerObject.h"
+#include "snmp/ber/ReadCursor.h"
+
+namespace snmp {
+
+// Base of every typed SNMP value: one BER TLV with a 16-bit content length,
+// a tag, a constant type name and a text form built once and cached.
+class SnmpValue : public BerObject {
+public:
+    ~SnmpValue() override = default;
+
+    // A new buffer of exactly encodedSize() octets holding the value's TLV.
+    // The caller owns it and releases it with delete[].
+    virtual std::uint8_t* encodeToBuffer() const;
+
+    // The text form. Owned by the value; every call returns the same text,
+    // valid until the value is destroyed.
+    virtual const char* toText() const = 0;
+
+    // 1 + lengthFieldSize(content length) + content length, in full width.
+    std::uint32_t encodedSize() const noexcept;
+    const char* getTypeName() const noexcept { return typeName_; }
+    std::uint16_t getTag() const noexcept { return tag_; }
+    std::uint16_t getContentLength() const noexcept { return contentLength_; }
+
+protected:
+    SnmpValue(std::uint16_t tag, const char* typeName) noexcept;
+    // Decode constructor: the caller consumed the tag octet, the cursor
+    // stands at the length octets and is left at the first content octet.
+    // A length above 65535 cannot be held: the cursor fails and the content
+    // length is 0.
+    SnmpValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept;
+
+    void setContentLength(std::uint16_t length) noexcept { contentLength_ = length; }
+    // Writes the tag octet and the length field; the content follows.
+    void encodeHeader(std::uint8_t*& cursor) const noexcept;
+    // Stores the text form on first use and returns it.
+    const char* cacheText(std::string text) const;
+    bool hasCachedText() const noexcept { return textCached_; }
+    const char* cachedText() const noexcept { return cachedText_.c_str(); }
+
+private:
+    std::uint16_t contentLength_ = 0;
+    std::uint16_t tag_;
+    const char* typeName_;
+    mutable bool textCached_ = false;
+    mutable std::string cachedText_;
+};
+
+}  // namespace snmp
