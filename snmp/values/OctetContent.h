@@ -7,16 +7,28 @@
 namespace snmp {
 
 // The owned content octets of a string-like value (octet strings, IpAddress,
-// Opaque, object identifiers).
+// Opaque, object identifiers). The count is kept by the value itself.
+//
+// Short contents (communities, most identifiers, addresses) are kept inline,
+// so decoding a typical message allocates nothing for them; longer ones go to
+// the heap.
 class OctetContent {
 public:
-    OctetContent() = default;
+    OctetContent() noexcept = default;
     OctetContent(const std::uint8_t* octets, std::size_t count);
+    OctetContent(const OctetContent&) = delete;
+    OctetContent& operator=(const OctetContent&) = delete;
 
-    const std::uint8_t* data() const noexcept { return octets_.get(); }
+    // Replaces the content by a copy of count octets.
+    void assign(const std::uint8_t* octets, std::size_t count);
+
+    const std::uint8_t* data() const noexcept { return heap_ ? heap_.get() : inline_; }
 
 private:
-    std::unique_ptr<std::uint8_t[]> octets_;
+    static constexpr std::size_t kInlineCapacity = 24;
+
+    std::uint8_t inline_[kInlineCapacity] = {};
+    std::unique_ptr<std::uint8_t[]> heap_;
 };
 
 }  // namespace snmp

@@ -22,7 +22,6 @@ public:
     const char* toText() const override;
 
 private:
-    mutable bool hex_ = false;
     OctetContent content_;
 };
 

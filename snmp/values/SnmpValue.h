@@ -37,11 +37,17 @@ protected:
     SnmpValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept;
 
     void setContentLength(std::uint16_t length) noexcept { contentLength_ = length; }
-    // Writes the tag octet and the length field; the content follows.
-    void encodeHeader(std::uint8_t*& cursor) const noexcept;
+    // The content-length octets at the cursor, then past them. When they run
+    // past the end of the data the cursor fails, the content length becomes 0
+    // and the result is null.
+    const std::uint8_t* takeContent(ReadCursor& cursor) noexcept;
+    // Writes the whole TLV: tag octet, length field, content-length octets of content.
+    void encodeOctets(std::uint8_t*& cursor, const std::uint8_t* content) const noexcept;
     // Stores the text form on first use and returns it.
     const char* cacheText(std::string text) const;
     bool hasCachedText() const noexcept { return textCached_; }
+    // Ends the life of an earlier text, so the next toText follows a new value.
+    void discardCachedText() noexcept;
     const char* cachedText() const noexcept { return cachedText_.c_str(); }
 
 private:

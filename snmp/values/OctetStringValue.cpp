@@ -1,0 +1,64 @@
+#include "snmp/values/OctetStringValue.h"
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace snmp {
+
+namespace {
+
+constexpr std::uint16_t kOctetStringTag = 4;
+
+bool showsAsText(std::uint8_t octet) noexcept {
+    return octet == '\t' || octet == '\n' || octet == '\r' || (octet >= 0x20 && octet <= 0x7E);
+}
+
+}  // namespace
+
+OctetStringValue::OctetStringValue(const char* text) : SnmpValue(kOctetStringTag, "String") {
+    // The 16-bit content length holds at most 65535 octets; a longer text
+    // keeps its first 65535, so length and content always agree.
+    std::size_t length = std::strlen(text);
+    if (length > std::numeric_limits<std::uint16_t>::max()) {
+        length = std::numeric_limits<std::uint16_t>::max();
+    }
+    content_.assign(reinterpret_cast<const std::uint8_t*>(text), length);
+    setContentLength(static_cast<std::uint16_t>(length));
+}
+
+OctetStringValue::OctetStringValue(ReadCursor& cursor) : SnmpValue(cursor, kOctetStringTag, "String") {
+    const std::uint8_t* octets = takeContent(cursor);
+    if (octets != nullptr) {
+        content_.assign(octets, getContentLength());
+    }
+}
+
+void OctetStringValue::encode(std::uint8_t*& cursor) const {
+    encodeOctets(cursor, content_.data());
+}
+
+const char* OctetStringValue::toText() const {
+    if (hasCachedText()) {
+        return cachedText();
+    }
+    const std::uint8_t* octets = content_.data();
+    const std::size_t count = getContentLength();
+    bool hex = false;
+    for (std::size_t i = 0; i < count && !hex; ++i) {
+        hex = !showsAsText(octets[i]);
+    }
+    if (!hex) {
+        return cacheText(std::string(reinterpret_cast<const char*>(octets), count));
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text(2 * count, '0');
+    for (std::size_t i = 0; i < count; ++i) {
+        text[2 * i] = kDigits[octets[i] >> 4];
+        text[2 * i + 1] = kDigits[octets[i] & 0x0F];
+    }
+    return cacheText(std::move(text));
+}
+
+}  // namespace snmp

@@ -1,0 +1,39 @@
+#include "snmp/values/OpaqueValue.h"
+
+#include <string>
+#include <utility>
+
+namespace snmp {
+
+namespace {
+
+constexpr std::uint16_t kOpaqueTag = 68;
+
+}  // namespace
+
+OpaqueValue::OpaqueValue(ReadCursor& cursor) : SnmpValue(cursor, kOpaqueTag, "Opaque") {
+    const std::uint8_t* octets = takeContent(cursor);
+    if (octets != nullptr) {
+        content_.assign(octets, getContentLength());
+    }
+}
+
+void OpaqueValue::encode(std::uint8_t*& cursor) const {
+    encodeOctets(cursor, content_.data());
+}
+
+const char* OpaqueValue::toText() const {
+    if (hasCachedText()) {
+        return cachedText();
+    }
+    const std::uint8_t* octets = content_.data();
+    std::string text(getContentLength(), ' ');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (octets[i] >= 0x20 && octets[i] <= 0x7E) {
+            text[i] = static_cast<char>(octets[i]);
+        }
+    }
+    return cacheText(std::move(text));
+}
+
+}  // namespace snmp

@@ -1,0 +1,64 @@
+#include "snmp/values/SnmpValue.h"
+
+#include <cstring>
+#include <limits>
+#include <utility>
+
+#include "snmp/ber/BerPrimitives.h"
+
+namespace snmp {
+
+SnmpValue::SnmpValue(std::uint16_t tag, const char* typeName) noexcept : tag_(tag), typeName_(typeName) {}
+
+SnmpValue::SnmpValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept
+    : tag_(tag), typeName_(typeName) {
+    std::uint32_t length = 0;
+    readLength(cursor, length);
+    // No datagram can carry such a length; keeping its low 16 bits would read
+    // on from the wrong place.
+    if (length > std::numeric_limits<std::uint16_t>::max()) {
+        cursor.fail();
+    }
+    contentLength_ = cursor.failed() ? 0 : static_cast<std::uint16_t>(length);
+}
+
+std::uint8_t* SnmpValue::encodeToBuffer() const {
+    std::uint8_t* buffer = new std::uint8_t[encodedSize()];
+    std::uint8_t* cursor = buffer;
+    encode(cursor);
+    return buffer;
+}
+
+std::uint32_t SnmpValue::encodedSize() const noexcept {
+    return 1 + lengthFieldSize(contentLength_) + contentLength_;
+}
+
+const std::uint8_t* SnmpValue::takeContent(ReadCursor& cursor) noexcept {
+    const std::uint8_t* octets = cursor.take(contentLength_);
+    if (octets == nullptr) {
+        contentLength_ = 0;
+    }
+    return octets;
+}
+
+void SnmpValue::encodeOctets(std::uint8_t*& cursor, const std::uint8_t* content) const noexcept {
+    *cursor++ = static_cast<std::uint8_t>(tag_);
+    writeLength(cursor, contentLength_);
+    if (contentLength_ > 0) {
+        std::memcpy(cursor, content, contentLength_);
+        cursor += contentLength_;
+    }
+}
+
+const char* SnmpValue::cacheText(std::string text) const {
+    cachedText_ = std::move(text);
+    textCached_ = true;
+    return cachedText_.c_str();
+}
+
+void SnmpValue::discardCachedText() noexcept {
+    std::string().swap(cachedText_);
+    textCached_ = false;
+}
+
+}  // namespace snmp
