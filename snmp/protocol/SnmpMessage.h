@@ -12,8 +12,6 @@
 
 namespace snmp {
 
-class MessageDecoder;
-
 // One SNMP message: version, community, PDU and the PDU's bindings. Owns all
 // of them. Every PDU accessor forwards to the PDU, whatever its class.
 //
@@ -87,11 +85,10 @@ public:
     void setEnterprise(const char* text);
 
 private:
-    friend class MessageDecoder;
-    struct WithoutCommunity {};
-    // For the decoder, which sets the community itself: no community yet.
-    explicit SnmpMessage(WithoutCommunity) noexcept;
-
+    // The PDU's content: its fields and the binding list; 0 without a PDU.
+    std::uint32_t pduContentSize() const noexcept;
+    // The message's content for a PDU content of pduContent octets.
+    std::uint32_t contentSizeAround(std::uint32_t pduContent) const noexcept;
     VarBind* bindingAt(std::int32_t position) const noexcept;
 
     // Declared in reverse order of destruction: bindings, community,
