@@ -11,12 +11,12 @@
 namespace platform {
 
 void formatUnsigned64(std::uint64_t value, char* text) noexcept {
-#ifdef _WIN32
-    // The Windows C runtime's own 64-bit conversion, independent of C99 support.
-    std::snprintf(text, kUnsigned64TextSize, "%I64u", value);
-#else
+    // PRIu64 comes from the C runtime's own headers and names the conversion
+    // its printf family understands: "I64u" for the Microsoft runtime's
+    // printf, "llu" for a C99 one. MinGW's C++ runtime always selects MinGW's
+    // C99 printf family (__USE_MINGW_ANSI_STDIO), whose format checking
+    // rejects "%I64u", so a fixed "%I64u" would be wrong there.
     std::snprintf(text, kUnsigned64TextSize, "%" PRIu64, value);
-#endif
 }
 
 void upperCaseInPlace(char* text) noexcept {
