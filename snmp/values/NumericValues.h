@@ -15,11 +15,14 @@ public:
     const char* toText() const override;
     virtual std::int32_t getValue() const noexcept { return value_; }
     // Stores the number with the fewest two's-complement octets (1 to 4).
+    // A text form made earlier is discarded, so toText follows the number.
     virtual void setValue(std::int32_t number) noexcept;
 
 protected:
     NumericValue(std::uint16_t tag, const char* typeName) noexcept;
-    // Reads the content and sign-extends contents of 1 to 3 octets.
+    // Reads the content and sign-extends contents of 1 to 3 octets. Of a longer
+    // content the last four octets count; it keeps its received length and
+    // encodes again as zeros followed by the four octets of the number.
     NumericValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept;
 
 private:
@@ -59,9 +62,12 @@ public:
     void encode(std::uint8_t*& cursor) const override;
     const char* toText() const override;
     virtual std::uint64_t getValue() const noexcept { return value_; }
+    // Like NumericValue::setValue, with 1 to 8 significant octets.
     virtual void setValue(std::uint64_t number) noexcept;
 
 protected:
+    // Of a content longer than eight octets the last eight count; it encodes
+    // again with its received length, zeros first.
     Numeric64Value(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept;
 
 private:

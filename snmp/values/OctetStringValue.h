@@ -12,7 +12,8 @@ namespace snmp {
 // octet as two lower-case hex digits.
 class OctetStringValue : public SnmpValue {
 public:
-    // The text's octets without its terminator.
+    // The text's octets without its terminator; of a text longer than 65535
+    // characters, the first 65535.
     explicit OctetStringValue(const char* text);
     // Decode constructor: copies the content octets; fails the cursor when
     // they run past the end of the data.
