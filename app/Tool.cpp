@@ -13,7 +13,8 @@ constexpr char kBanner[] = "Quarlin v1.0\n\n";
 // Characters of the agent argument that the texts show; the query gets it all.
 constexpr std::size_t kAgentTextLength = 29;
 
-// Shown in the usage line when the system handed over no argument 0.
+// Shown in the usage line when the system handed over no argument 0 or an
+// empty one (Linux turns an empty argument list into one empty argument).
 constexpr char kFallbackProgramName[] = "QUARLIN";
 
 bool isOneLineOption(const char* text) {
@@ -35,7 +36,7 @@ std::string agentTextOf(const char* host) {
 
 void printUsage(std::FILE* out, const char* programName) {
     // A copy, so the process's own argument 0 keeps its letters.
-    std::string name = programName != nullptr ? programName : kFallbackProgramName;
+    std::string name = programName != nullptr && programName[0] != '\0' ? programName : kFallbackProgramName;
     platform::upperCaseInPlace(name.data());
 
     std::fputs(kBanner, out);

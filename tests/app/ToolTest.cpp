@@ -112,7 +112,7 @@ TEST_F(RunTool, UsageLineUpperCasesOnlyTheLettersAToZOfArgumentZero) {
         {"C:\\Tools\\Quarlin-2_x.exe", "C:\\TOOLS\\QUARLIN-2_X.EXE"},
         {"a%sb%n", "A%SB%N"},
         {"caf\xe9 \xc3\xa4q", "CAF\xe9 \xc3\xa4Q"},
-        {"", ""},
+        {"", "QUARLIN"},
     };
     for (const Case& c : cases) {
         const RunResult result = run({c.invokedAs});
