@@ -7,6 +7,9 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 # Debian packages every script relies on; one list so a fresh machine needs one install line.
 required_packages=(
   cmake g++ make libgtest-dev
+  # The end-to-end and interop tests, the demo and the timing: a real SNMP agent
+  # and manager to compare with, and ip for the private network namespaces.
+  snmpd snmp iproute2
 )
 
 missing_packages() {

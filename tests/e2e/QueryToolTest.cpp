@@ -12,12 +12,14 @@
 #include "tests/support/Hex.h"
 #include "tests/support/PrivateNetwork.h"
 #include "tests/support/ToolRun.h"
+#include "tests/support/ToolTexts.h"
 #include "tests/support/UdpPeer.h"
 
 namespace {
 
 using testing_support::concat;
 using testing_support::hex;
+using testing_support::kOneLineFailure;
 using testing_support::Octets;
 using testing_support::octetsOf;
 using testing_support::tlv;
@@ -25,19 +27,11 @@ using testing_support::ToolOutcome;
 using testing_support::ToolRun;
 using testing_support::toHex;
 using testing_support::UdpPeer;
+using testing_support::verboseFailure;
+using testing_support::verboseSuccess;
 
 constexpr char kTool[] = QUARLIN_TOOL_PATH;
 constexpr std::uint16_t kAgentPort = 161;
-
-std::string verboseSuccess(const std::string& agent, const std::string& description) {
-    return "Quarlin v1.0\n\nAgent:\t" + agent + "\nDescription:\t" + description + "\n";
-}
-
-std::string verboseFailure(const std::string& agent) {
-    return "Quarlin v1.0\n\nAgent:\t" + agent + "\n\nERROR: Community string or SNMP error\n";
-}
-
-const std::string kOneLineFailure = "Error with community string\n";
 
 Octets sysDescrBinding(const std::string& description) {
     return tlv(0x30, concat({tlv(0x06, hex("2B 06 01 02 01 01 01 00")), tlv(0x04, octetsOf(description))}));
