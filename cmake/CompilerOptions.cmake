@@ -20,3 +20,14 @@ if(QUARLIN_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(quarlin_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzzing: every target gets coverage instrumentation and both sanitizers; the
+# fuzz targets themselves link libFuzzer's main (fuzz/CMakeLists.txt).
+if(QUARLIN_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "QUARLIN_FUZZ needs clang (libFuzzer): configure with the fuzz preset")
+  endif()
+  target_compile_options(quarlin_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(quarlin_options INTERFACE -fsanitize=address,undefined)
+endif()

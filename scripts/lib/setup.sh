@@ -10,6 +10,8 @@ required_packages=(
   # The end-to-end and interop tests, the demo and the timing: a real SNMP agent
   # and manager to compare with, and ip for the private network namespaces.
   snmpd snmp iproute2
+  # Fuzzing (clang with libFuzzer and the sanitizer runtimes) and the benchmarks.
+  clang libclang-rt-14-dev libbenchmark-dev
 )
 
 missing_packages() {
