@@ -12,28 +12,34 @@ namespace snmp {
 
 namespace {
 
-constexpr std::uint32_t kIntegerTag = 2;
-constexpr std::uint32_t kOctetStringTag = 4;
+constexpr std::uint8_t kIntegerTag = 2;
+constexpr std::uint8_t kOctetStringTag = 4;
+constexpr std::uint8_t kOidTag = 6;
+constexpr std::uint8_t kIpAddressTag = 64;
+constexpr std::uint8_t kCounterTag = 65;
+constexpr std::uint8_t kGaugeTag = 66;
+constexpr std::uint8_t kTimeTicksTag = 67;
+constexpr std::uint8_t kCounter64Tag = 70;
 
 // The value class for a binding element's tag octet; an unknown tag gives
 // an Opaque value.
 std::unique_ptr<SnmpValue> decodeElement(std::uint8_t tag, ReadCursor& cursor) {
     switch (tag) {
-        case 2:
+        case kIntegerTag:
             return std::make_unique<IntegerValue>(cursor);
-        case 4:
+        case kOctetStringTag:
             return std::make_unique<OctetStringValue>(cursor);
-        case 6:
+        case kOidTag:
             return std::make_unique<OidValue>(cursor);
-        case 64:
+        case kIpAddressTag:
             return std::make_unique<IpAddressValue>(cursor);
-        case 65:
+        case kCounterTag:
             return std::make_unique<CounterValue>(cursor);
-        case 66:
+        case kGaugeTag:
             return std::make_unique<GaugeValue>(cursor);
-        case 67:
+        case kTimeTicksTag:
             return std::make_unique<TimeTicksValue>(cursor);
-        case 70:
+        case kCounter64Tag:
             return std::make_unique<Counter64Value>(cursor);
         default:
             return std::make_unique<OpaqueValue>(cursor);
@@ -69,9 +75,19 @@ void decodeBindings(ReadCursor& cursor, std::uint64_t listEnd, SnmpMessage& mess
     }
 }
 
-// Builds the message, or gives null when the datagram is rejected or any
-// read would have passed its end.
-std::unique_ptr<SnmpMessage> decodeMessage(ReadCursor& cursor, std::uint32_t datagramLength) {
+}  // namespace
+
+MessageDecoder::MessageDecoder(const std::uint8_t* octets, std::int32_t n) {
+    if (octets == nullptr || n <= 0) {
+        return;
+    }
+    ReadCursor cursor(octets, static_cast<std::size_t>(n));
+    decodedMessage_ = decode(cursor, static_cast<std::uint32_t>(n));
+}
+
+MessageDecoder::~MessageDecoder() = default;
+
+std::unique_ptr<SnmpMessage> MessageDecoder::decode(ReadCursor& cursor, std::uint32_t datagramLength) {
     cursor.readOctet();
     std::uint32_t outerLength = 0;
     readLength(cursor, outerLength);
@@ -79,23 +95,27 @@ std::unique_ptr<SnmpMessage> decodeMessage(ReadCursor& cursor, std::uint32_t dat
     if (cursor.failed() || static_cast<std::int32_t>(outerLength) > static_cast<std::int32_t>(datagramLength)) {
         return nullptr;
     }
-    auto message = std::make_unique<SnmpMessage>();
+    std::unique_ptr<SnmpMessage> message(new SnmpMessage(SnmpMessage::WithoutCommunity{}));
 
+    // A version or community of another tag is not there: the next field is
+    // read from just after that tag octet.
     std::uint32_t tag = 0;
     readTagNumber(cursor, tag);
     if (tag == kIntegerTag) {
-        message->setVersion(new IntegerValue(cursor));
+        message->version_.emplace(cursor);
     }
     readTagNumber(cursor, tag);
     if (tag == kOctetStringTag) {
-        message->setCommunityValue(new OctetStringValue(cursor));
+        message->community_ = std::make_unique<OctetStringValue>(cursor);
+    } else {
+        message->setDefaultCommunity();
     }
 
-    message->setPdu(createPdu(cursor.readOctet()).release());
+    message->pdu_ = createPdu(cursor.readOctet());
     std::uint32_t pduLength = 0;
     readLength(cursor, pduLength);
-    if (message->getPdu() != nullptr) {
-        message->getPdu()->decodeFields(cursor);
+    if (message->pdu_) {
+        message->pdu_->decodeFields(cursor);
     }
 
     cursor.readOctet();
@@ -111,17 +131,5 @@ std::unique_ptr<SnmpMessage> decodeMessage(ReadCursor& cursor, std::uint32_t dat
     }
     return message;
 }
-
-}  // namespace
-
-MessageDecoder::MessageDecoder(const std::uint8_t* octets, std::int32_t n) {
-    if (octets == nullptr || n <= 0) {
-        return;
-    }
-    ReadCursor cursor(octets, static_cast<std::size_t>(n));
-    decodedMessage_ = decodeMessage(cursor, static_cast<std::uint32_t>(n));
-}
-
-MessageDecoder::~MessageDecoder() = default;
 
 }  // namespace snmp

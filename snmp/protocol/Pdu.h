@@ -21,11 +21,12 @@ public:
     void decodeFields(ReadCursor& cursor) override;
     std::uint8_t getType() const noexcept override { return type_; }
 
-    void setRequestId(std::int32_t n) override { requestId_ = IntegerValue(n); }
+    // Setting a field gives it the value a new IntegerValue of n would have.
+    void setRequestId(std::int32_t n) override { requestId_.setValue(n); }
     std::int32_t getRequestId() const noexcept override { return requestId_.getValue(); }
-    void setErrorIndex(std::int32_t n) override { errorIndex_ = IntegerValue(n); }
+    void setErrorIndex(std::int32_t n) override { errorIndex_.setValue(n); }
     std::int32_t getErrorIndex() const noexcept override { return errorIndex_.getValue(); }
-    void setErrorStatus(std::int32_t n) override { errorStatus_ = IntegerValue(n); }
+    void setErrorStatus(std::int32_t n) override { errorStatus_.setValue(n); }
     std::int32_t getErrorStatus() const noexcept override { return errorStatus_.getValue(); }
 
     // Turns the PDU into a GetResponse (type 162); the fields stay as they are.

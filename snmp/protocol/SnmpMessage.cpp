@@ -25,11 +25,10 @@ std::uint32_t tlvSize(std::uint32_t content) noexcept { return 1 + lengthFieldSi
 
 }  // namespace
 
-SnmpMessage::SnmpMessage() : community_(std::make_unique<OctetStringValue>(kDefaultCommunity)) {}
+SnmpMessage::SnmpMessage() { setDefaultCommunity(); }
 
-SnmpMessage::SnmpMessage(std::int32_t type, std::int32_t version)
-    : version_(std::make_unique<IntegerValue>(version)),
-      community_(std::make_unique<OctetStringValue>(kDefaultCommunity)) {
+SnmpMessage::SnmpMessage(std::int32_t type, std::int32_t version) : version_(std::in_place, version) {
+    setDefaultCommunity();
     setPduType(type);
 }
 
@@ -43,9 +42,18 @@ void SnmpMessage::setPduType(std::int32_t type) {
 }
 
 void SnmpMessage::setCommunity(const char* text) { community_ = std::make_unique<OctetStringValue>(text); }
+void SnmpMessage::setDefaultCommunity() { setCommunity(kDefaultCommunity); }
 void SnmpMessage::setCommunityValue(OctetStringValue* community) noexcept { community_.reset(community); }
-void SnmpMessage::setVersion(IntegerValue* version) noexcept { version_.reset(version); }
 void SnmpMessage::setPdu(PduBase* pdu) noexcept { pdu_.reset(pdu); }
+
+void SnmpMessage::setVersion(IntegerValue* version) {
+    const std::unique_ptr<IntegerValue> given(version);
+    if (given) {
+        version_ = *given;
+    } else {
+        version_.reset();
+    }
+}
 
 std::uint32_t SnmpMessage::pduContentSize() const noexcept {
     return pdu_ ? pdu_->fieldsSize() + bindings_.encodedSize() : 0;

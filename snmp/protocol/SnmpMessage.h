@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "snmp/protocol/PduBase.h"
 #include "snmp/protocol/SnmpMessageBase.h"
@@ -11,6 +12,8 @@
 #include "snmp/values/OctetStringValue.h"
 
 namespace snmp {
+
+class MessageDecoder;
 
 // One SNMP message: version, community, PDU and the PDU's bindings. Owns all
 // of them. Every PDU accessor forwards to the PDU, whatever its class.
@@ -36,7 +39,7 @@ public:
     // These replace (and delete) what the field held and take ownership.
     // setPdu does not change the recorded PDU type.
     void setCommunityValue(OctetStringValue* community) noexcept;
-    void setVersion(IntegerValue* version) noexcept;
+    void setVersion(IntegerValue* version);
     void setPdu(PduBase* pdu) noexcept;
     // The held PDU or null; the message keeps ownership.
     PduBase* getPdu() const noexcept { return pdu_.get(); }
@@ -85,6 +88,13 @@ public:
     void setEnterprise(const char* text);
 
 private:
+    friend class MessageDecoder;
+    struct WithoutCommunity {};
+    // For the decoder, which reads the community or else sets the default
+    // itself, so that a received message never makes and drops a default one.
+    explicit SnmpMessage(WithoutCommunity) noexcept {}
+
+    void setDefaultCommunity();
     // The PDU's content: its fields and the binding list; 0 without a PDU.
     std::uint32_t pduContentSize() const noexcept;
     // The message's content for a PDU content of pduContent octets.
@@ -92,9 +102,10 @@ private:
     VarBind* bindingAt(std::int32_t position) const noexcept;
 
     // Declared in reverse order of destruction: bindings, community,
-    // version, PDU.
+    // version, PDU. The list, present for the message's whole life, and the
+    // small version are held in place rather than allocated apart.
     std::unique_ptr<PduBase> pdu_;
-    std::unique_ptr<IntegerValue> version_;
+    std::optional<IntegerValue> version_;
     std::unique_ptr<OctetStringValue> community_;
     VarBindList bindings_;
     std::int32_t pduType_ = 0;
