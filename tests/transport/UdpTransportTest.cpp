@@ -1,8 +1,10 @@
 #include "snmp/transport/UdpTransport.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -124,6 +126,17 @@ TEST(UdpTransport, SendsTheExactEncodingToTheAgentsPort) {
         ASSERT_TRUE(datagram) << c.name;
         EXPECT_EQ(toHex(datagram->octets), toHex(encodingOf(*request))) << c.name;
     }
+}
+
+TEST(UdpTransport, MessageTooLongForADatagramSendsNothing) {
+    UdpPeer agent(161);
+    snmp::UdpTransport transport(161, "127.0.0.1");
+    snmp::SnmpMessage message(160, 0);
+    // The longest community there is: the message outgrows a UDP datagram.
+    message.setCommunity(std::string(65535, 'c').c_str());
+    EXPECT_EQ(transport.send(message), 0);
+    EXPECT_EQ(transport.getLastError(), EMSGSIZE);
+    EXPECT_FALSE(agent.receive(100));
 }
 
 TEST(UdpTransport, ReceiveDecodesTheDatagram) {
