@@ -5,6 +5,14 @@
 // recvfrom, select, inet_addr, gethostbyname, htons and htonl with it.
 
 #ifdef _WIN32
+// Keeps windows.h, which winsock2.h brings in, from defining min and max
+// as macros and from pulling in what sockets do not need.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <winsock2.h>
 #else
 #include <cerrno>
