@@ -4,6 +4,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "snmp/ber/ReadCursor.h"
 #include "snmp/protocol/GetRequestPdu.h"
