@@ -4,11 +4,10 @@ namespace snmp {
 
 namespace {
 
-bool isSpace(char c) noexcept {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// Blank, tab, line feed, vertical tab, form feed, carriage return.
+bool isSpace(char c) noexcept { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool isDigit(char c) noexcept { return static_cast<unsigned char>(c - '0') <= 9; }
 
 }  // namespace
 
@@ -32,9 +31,11 @@ bool readDottedNumber(const char*& text, std::uint32_t& number) noexcept {
         magnitude = magnitude * 10u + static_cast<std::uint32_t>(*c - '0');
     }
     number = negative ? 0u - magnitude : magnitude;
-    while (*text != '.' && *text != '\0') {
-        ++text;
+    // What was read up to c holds no dot and no terminator.
+    while (*c != '.' && *c != '\0') {
+        ++c;
     }
+    text = c;
     return true;
 }
 

@@ -11,8 +11,13 @@ namespace {
 
 constexpr std::uint16_t kOctetStringTag = 4;
 
-bool showsAsText(std::uint8_t octet) noexcept {
-    return octet == '\t' || octet == '\n' || octet == '\r' || (octet >= 0x20 && octet <= 0x7E);
+// 1 for a printable octet (0x20 to 0x7E), a tab, a line feed or a carriage
+// return, else 0. Written without branches so that a loop over many octets
+// can test them side by side.
+std::uint8_t showsAsText(std::uint8_t octet) noexcept {
+    return static_cast<std::uint8_t>(static_cast<std::uint8_t>(octet - 0x20) <= 0x7E - 0x20) |
+           static_cast<std::uint8_t>(octet == '\t') | static_cast<std::uint8_t>(octet == '\n') |
+           static_cast<std::uint8_t>(octet == '\r');
 }
 
 }  // namespace
@@ -45,11 +50,13 @@ const char* OctetStringValue::toText() const {
     }
     const std::uint8_t* octets = content_.data();
     const std::size_t count = getContentLength();
-    bool hex = false;
-    for (std::size_t i = 0; i < count && !hex; ++i) {
-        hex = !showsAsText(octets[i]);
+    // Tested without stopping early, which lets the compiler test many
+    // octets at once; a description is nearly always all text anyway.
+    std::uint8_t allShown = 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        allShown &= showsAsText(octets[i]);
     }
-    if (!hex) {
+    if (allShown != 0) {
         return cacheText(std::string(reinterpret_cast<const char*>(octets), count));
     }
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -1,6 +1,5 @@
 #include "snmp/values/OidValue.h"
 
-#include <cstring>
 #include <string>
 #include <utility>
 
@@ -20,7 +19,9 @@ constexpr std::size_t kLongestSubId = 5;
 }  // namespace
 
 OidValue::OidValue(const char* text) : SnmpValue(kOidTag, "OID") {
-    std::uint8_t work[kWorkAreaSize];
+    // Room for one sub-identifier past the limit: each arc is written in
+    // place and dropped again if it went past.
+    std::uint8_t work[kWorkAreaSize + kLongestSubId];
     std::uint8_t* position = work;
 
     std::uint32_t x = 0;
@@ -34,13 +35,11 @@ OidValue::OidValue(const char* text) : SnmpValue(kOidTag, "OID") {
     // arc after them: the value keeps the longest prefix that fits.
     std::uint32_t arc = 0;
     while (readDottedNumber(text, arc)) {
-        std::uint8_t subId[kLongestSubId];
         std::uint32_t count = 0;
-        writeSubId(subId, arc, count);
+        writeSubId(position, arc, count);
         if (static_cast<std::size_t>(position - work) + count > kWorkAreaSize) {
             break;
         }
-        std::memcpy(position, subId, count);
         position += count;
     }
 

@@ -29,10 +29,6 @@ std::uint8_t* SnmpValue::encodeToBuffer() const {
     return buffer;
 }
 
-std::uint32_t SnmpValue::encodedSize() const noexcept {
-    return 1 + lengthFieldSize(contentLength_) + contentLength_;
-}
-
 const std::uint8_t* SnmpValue::takeContent(ReadCursor& cursor) noexcept {
     const std::uint8_t* octets = cursor.take(contentLength_);
     if (octets == nullptr) {
@@ -57,8 +53,10 @@ const char* SnmpValue::cacheText(std::string text) const {
 }
 
 void SnmpValue::discardCachedText() noexcept {
-    std::string().swap(cachedText_);
-    textCached_ = false;
+    if (textCached_) {
+        std::string().swap(cachedText_);
+        textCached_ = false;
+    }
 }
 
 }  // namespace snmp

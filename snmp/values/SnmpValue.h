@@ -4,6 +4,7 @@
 #include <string>
 
 #include "snmp/ber/BerObject.h"
+#include "snmp/ber/BerPrimitives.h"
 #include "snmp/ber/ReadCursor.h"
 
 namespace snmp {
@@ -23,7 +24,7 @@ public:
     virtual const char* toText() const = 0;
 
     // 1 + lengthFieldSize(content length) + content length, in full width.
-    std::uint32_t encodedSize() const noexcept;
+    std::uint32_t encodedSize() const noexcept { return 1 + lengthFieldSize(contentLength_) + contentLength_; }
     const char* getTypeName() const noexcept { return typeName_; }
     std::uint16_t getTag() const noexcept { return tag_; }
     std::uint16_t getContentLength() const noexcept { return contentLength_; }

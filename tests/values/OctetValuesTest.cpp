@@ -114,4 +114,32 @@ TEST(OctetStringValue, TextLongerThanTheContentLengthCanHoldKeepsItsFirst65535Oc
     EXPECT_EQ(value.toText(), text.substr(0, 65535));
 }
 
+// Every octet value, at the start, inside and at the end of a description-
+// sized string: one octet that does not show as text turns the whole string
+// into hex.
+TEST(OctetStringValue, ShowsAsTextOnlyWhenEveryOctetIsPrintableOrALineControl) {
+    const std::size_t positions[] = {0, 17, 40};
+    for (int octet = 0; octet < 256; ++octet) {
+        const bool showsAsText = (octet >= 0x20 && octet <= 0x7E) || octet == '\t' || octet == '\n' || octet == '\r';
+        for (const std::size_t position : positions) {
+            SCOPED_TRACE(testing::Message() << "octet " << octet << " at " << position);
+            std::vector<std::uint8_t> tlv = {0x04, 41};
+            tlv.resize(2 + 41, 'a');
+            tlv[2 + position] = static_cast<std::uint8_t>(octet);
+            const std::unique_ptr<snmp::OctetStringValue> value = decodeTlv<snmp::OctetStringValue>(tlv);
+
+            std::string expected(tlv.begin() + 2, tlv.end());
+            if (!showsAsText) {
+                static constexpr char kDigits[] = "0123456789abcdef";
+                expected.clear();
+                for (std::size_t i = 2; i < tlv.size(); ++i) {
+                    expected += kDigits[tlv[i] >> 4];
+                    expected += kDigits[tlv[i] & 0x0F];
+                }
+            }
+            EXPECT_EQ(value->toText(), expected);
+        }
+    }
+}
+
 }  // namespace
