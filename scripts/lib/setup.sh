@@ -12,6 +12,8 @@ required_packages=(
   snmpd snmp iproute2
   # Fuzzing (clang with libFuzzer and the sanitizer runtimes) and the benchmarks.
   clang libclang-rt-14-dev libbenchmark-dev
+  # The Windows build: cross-compiler, GoogleTest's sources, and Wine to run the programs.
+  g++-mingw-w64-x86-64 googletest wine wine64
 )
 
 missing_packages() {

@@ -11,6 +11,7 @@
 #include "tests/support/Datagrams.h"
 #include "tests/support/Hex.h"
 #include "tests/support/PrivateNetwork.h"
+#include "tests/support/ToolCommand.h"
 #include "tests/support/ToolRun.h"
 #include "tests/support/ToolTexts.h"
 #include "tests/support/UdpPeer.h"
@@ -23,6 +24,8 @@ using testing_support::kOneLineFailure;
 using testing_support::Octets;
 using testing_support::octetsOf;
 using testing_support::tlv;
+using testing_support::toolCommand;
+using testing_support::toolText;
 using testing_support::ToolOutcome;
 using testing_support::ToolRun;
 using testing_support::toHex;
@@ -66,9 +69,7 @@ protected:
     // Runs the tool with arguments; once its request is in, sends answers
     // back to the port it came from.
     ToolOutcome runAnswering(const std::vector<std::string>& arguments, const std::vector<Answer>& answers) {
-        std::vector<std::string> command{kTool};
-        command.insert(command.end(), arguments.begin(), arguments.end());
-        ToolRun tool(command);
+        ToolRun tool(toolCommand(kTool, arguments));
         request_ = agent_.receive(5000);
         if (request_) {
             for (const Answer& answer : answers) {
@@ -121,7 +122,7 @@ TEST_F(QueryTool, PrintsWhatTheReplyWarrants) {
     for (const Case& c : cases) {
         const ToolOutcome outcome = runAnswering(c.arguments, c.answers);
         EXPECT_TRUE(request_) << c.name << ": no request arrived";
-        EXPECT_EQ(outcome.output, c.expected) << c.name;
+        EXPECT_EQ(outcome.output, toolText(c.expected)) << c.name;
         EXPECT_EQ(outcome.exitStatus, 0) << c.name;
     }
 }
@@ -136,13 +137,13 @@ TEST_F(QueryTool, SendsTheExactRequest) {
         const ToolOutcome outcome = runAnswering({"127.0.0.1", community, "-l"}, {{descriptionReply("ok")}});
         ASSERT_TRUE(request_) << "community of " << community.size();
         EXPECT_EQ(toHex(request_->octets), toHex(expected)) << "community of " << community.size();
-        EXPECT_EQ(outcome.output, "127.0.0.1,ok\n") << "community of " << community.size();
+        EXPECT_EQ(outcome.output, toolText("127.0.0.1,ok\n")) << "community of " << community.size();
     }
 }
 
 TEST_F(QueryTool, ResolvesAHostName) {
     const ToolOutcome outcome = runAnswering({testing_support::kAgentHostName, "public"}, {{descriptionReply("named")}});
-    EXPECT_EQ(outcome.output, verboseSuccess(testing_support::kAgentHostName, "named"));
+    EXPECT_EQ(outcome.output, toolText(verboseSuccess(testing_support::kAgentHostName, "named")));
     EXPECT_EQ(outcome.exitStatus, 0);
 }
 
@@ -156,9 +157,9 @@ TEST_F(QueryTool, FailsAtOnceWithoutAnAgentAddress) {
         {"empty host", ""},
     };
     for (const Case& c : cases) {
-        ToolRun tool({kTool, c.host, "public"});
+        ToolRun tool(toolCommand(kTool, {c.host, "public"}));
         const ToolOutcome outcome = tool.finish();
-        EXPECT_EQ(outcome.output, verboseFailure(c.host)) << c.name;
+        EXPECT_EQ(outcome.output, toolText(verboseFailure(c.host))) << c.name;
         EXPECT_EQ(outcome.exitStatus, 0) << c.name;
         EXPECT_LT(outcome.seconds, 5.0) << c.name << ": waited for a reply";
         EXPECT_FALSE(agent_.receive(0)) << c.name << ": a request was sent";
@@ -169,7 +170,7 @@ TEST_F(QueryTool, FailsAtOnceWithoutAnAgentAddress) {
 TEST_F(QueryTool, NoReplyFailsAfterTenSeconds) {
     const ToolOutcome outcome = runAnswering({"127.0.0.1", "public", "-l"}, {});
     EXPECT_TRUE(request_);
-    EXPECT_EQ(outcome.output, kOneLineFailure);
+    EXPECT_EQ(outcome.output, toolText(kOneLineFailure));
     EXPECT_EQ(outcome.exitStatus, 0);
     EXPECT_GE(outcome.seconds, 9.5);
     EXPECT_LT(outcome.seconds, 15.0);

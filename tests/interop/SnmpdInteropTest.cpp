@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/interop/SnmpdAgent.h"
+#include "tests/support/ToolCommand.h"
 #include "tests/support/ToolRun.h"
 #include "tests/support/ToolTexts.h"
 
@@ -53,10 +54,8 @@ protected:
     static void expectOutput(const std::string& descriptionLine, const std::vector<std::string>& arguments,
                              const std::string& expected) {
         SnmpdAgent agent(configurationWith(descriptionLine), "public");
-        std::vector<std::string> command{kTool};
-        command.insert(command.end(), arguments.begin(), arguments.end());
-        const ToolOutcome outcome = ToolRun(command).finish();
-        EXPECT_EQ(outcome.output, expected);
+        const ToolOutcome outcome = ToolRun(testing_support::toolCommand(kTool, arguments)).finish();
+        EXPECT_EQ(outcome.output, testing_support::toolText(expected));
         EXPECT_EQ(outcome.exitStatus, 0);
     }
 };
