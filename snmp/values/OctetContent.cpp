@@ -9,15 +9,17 @@ OctetContent::OctetContent(const std::uint8_t* octets, std::size_t count) {
 }
 
 void OctetContent::assign(const std::uint8_t* octets, std::size_t count) {
-    if (count <= kInlineCapacity) {
+    std::uint8_t* destination = inline_;
+    if (count < kInlineCapacity) {
         heap_.reset();
-        if (count > 0) {
-            std::memcpy(inline_, octets, count);
-        }
-        return;
+    } else {
+        heap_.reset(new std::uint8_t[count + 1]);
+        destination = heap_.get();
     }
-    heap_.reset(new std::uint8_t[count]);
-    std::memcpy(heap_.get(), octets, count);
+    if (count > 0) {
+        std::memcpy(destination, octets, count);
+    }
+    destination[count] = 0;
 }
 
 }  // namespace snmp

@@ -11,7 +11,8 @@ namespace snmp {
 //
 // Short contents (communities, most identifiers, addresses) are kept inline,
 // so decoding a typical message allocates nothing for them; longer ones go to
-// the heap.
+// the heap. A NUL that is not part of the content always follows it, so a
+// content that holds no NUL is also its own C text.
 class OctetContent {
 public:
     OctetContent() noexcept = default;
@@ -23,8 +24,11 @@ public:
     void assign(const std::uint8_t* octets, std::size_t count);
 
     const std::uint8_t* data() const noexcept { return heap_ ? heap_.get() : inline_; }
+    // The content followed by its NUL, as text.
+    const char* text() const noexcept { return reinterpret_cast<const char*>(data()); }
 
 private:
+    // Octets kept inline, the NUL included.
     static constexpr std::size_t kInlineCapacity = 24;
 
     std::uint8_t inline_[kInlineCapacity] = {};

@@ -45,6 +45,9 @@ void OctetStringValue::encode(std::uint8_t*& cursor) const {
 }
 
 const char* OctetStringValue::toText() const {
+    if (textIsContent_) {
+        return content_.text();
+    }
     if (hasCachedText()) {
         return cachedText();
     }
@@ -56,8 +59,10 @@ const char* OctetStringValue::toText() const {
     for (std::size_t i = 0; i < count; ++i) {
         allShown &= showsAsText(octets[i]);
     }
+    // Text octets hold no NUL, so the content followed by its own NUL is the text.
     if (allShown != 0) {
-        return cacheText(std::string(reinterpret_cast<const char*>(octets), count));
+        textIsContent_ = true;
+        return content_.text();
     }
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string text(2 * count, '0');

@@ -24,6 +24,9 @@ public:
 
 private:
     OctetContent content_;
+    // Set by the first toText when the text is the content itself: then the
+    // content, NUL-terminated, serves as the text and no copy is made.
+    mutable bool textIsContent_ = false;
 };
 
 }  // namespace snmp

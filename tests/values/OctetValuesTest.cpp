@@ -142,4 +142,29 @@ TEST(OctetStringValue, ShowsAsTextOnlyWhenEveryOctetIsPrintableOrALineControl) {
     }
 }
 
+// Short contents are kept inside the value and longer ones apart; the text
+// must be the whole content either way, and stay the same text.
+TEST(OctetStringValue, PrintableTextIsTheWholeContentAtEveryLength) {
+    const std::size_t lengths[] = {0, 1, 22, 23, 24, 25, 300};
+    for (const std::size_t length : lengths) {
+        SCOPED_TRACE(testing::Message() << length << " octets");
+        std::string content;
+        for (std::size_t i = 0; i < length; ++i) {
+            content += static_cast<char>('a' + i % 26);
+        }
+        const snmp::OctetStringValue fromText(content.c_str());
+        std::vector<std::uint8_t> tlv = {0x04, 0x82, static_cast<std::uint8_t>(length >> 8),
+                                         static_cast<std::uint8_t>(length)};
+        tlv.insert(tlv.end(), content.begin(), content.end());
+        const std::unique_ptr<snmp::OctetStringValue> decoded = decodeTlv<snmp::OctetStringValue>(tlv);
+
+        const SnmpValue* const values[] = {&fromText, decoded.get()};
+        for (const SnmpValue* value : values) {
+            const char* text = value->toText();
+            EXPECT_EQ(text, content);
+            EXPECT_EQ(value->toText(), text);
+        }
+    }
+}
+
 }  // namespace
