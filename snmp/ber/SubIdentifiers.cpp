@@ -22,18 +22,6 @@ void readFirstArcs(ReadCursor& cursor, std::uint16_t& x, std::uint16_t& y) noexc
     y = static_cast<std::uint16_t>(first - x * 40);
 }
 
-void writeSubId(std::uint8_t* destination, std::uint32_t value, std::uint32_t& count) noexcept {
-    std::uint32_t groups = 1;
-    while (groups < 5 && (value >> (7 * groups)) != 0) {
-        ++groups;
-    }
-    for (std::uint32_t i = groups; i > 1; --i) {
-        *destination++ = static_cast<std::uint8_t>(((value >> (7 * (i - 1))) & kGroupBits) | kMoreFollows);
-    }
-    *destination = static_cast<std::uint8_t>(value & kGroupBits);
-    count = groups;
-}
-
 void readSubId(ReadCursor& cursor, std::uint32_t& value) noexcept {
     std::uint32_t number = 0;
     std::uint8_t octet = 0;

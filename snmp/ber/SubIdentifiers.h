@@ -21,4 +21,17 @@ void writeSubId(std::uint8_t* destination, std::uint32_t value, std::uint32_t& c
 // A sub-identifier that does not end before the end of the data fails the cursor.
 void readSubId(ReadCursor& cursor, std::uint32_t& value) noexcept;
 
+// Defined here so that an identifier built from text writes its arcs inline.
+inline void writeSubId(std::uint8_t* destination, std::uint32_t value, std::uint32_t& count) noexcept {
+    std::uint32_t groups = 1;
+    while (groups < 5 && (value >> (7 * groups)) != 0) {
+        ++groups;
+    }
+    for (std::uint32_t i = groups; i > 1; --i) {
+        *destination++ = static_cast<std::uint8_t>(((value >> (7 * (i - 1))) & 0x7Fu) | 0x80u);
+    }
+    *destination = static_cast<std::uint8_t>(value & 0x7Fu);
+    count = groups;
+}
+
 }  // namespace snmp

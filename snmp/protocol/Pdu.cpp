@@ -1,6 +1,7 @@
 #include "snmp/protocol/Pdu.h"
 
 #include <ctime>
+#include <utility>
 
 #include "snmp/ber/BerPrimitives.h"
 
@@ -21,7 +22,7 @@ void decodeIntegerField(ReadCursor& cursor, IntegerValue& field) {
     }
     IntegerValue decoded(cursor);
     if (!cursor.failed()) {
-        field = decoded;
+        field = std::move(decoded);
     }
 }
 

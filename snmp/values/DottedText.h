@@ -19,4 +19,43 @@ bool readDottedNumber(const char*& text, std::uint32_t& number) noexcept;
 // Appends number in unsigned decimal without leading zeros.
 void appendDecimal(std::string& text, std::uint32_t number);
 
+// Defined here so that the loops splitting a text can inline it.
+
+namespace detail {
+
+// Blank, tab, line feed, vertical tab, form feed, carriage return.
+inline bool isSpace(char c) noexcept { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+inline bool isDigit(char c) noexcept { return static_cast<unsigned char>(c - '0') <= 9; }
+
+}  // namespace detail
+
+inline bool readDottedNumber(const char*& text, std::uint32_t& number) noexcept {
+    while (*text == '.') {
+        ++text;
+    }
+    if (*text == '\0') {
+        return false;
+    }
+    const char* c = text;
+    while (detail::isSpace(*c)) {
+        ++c;
+    }
+    const bool negative = *c == '-';
+    if (*c == '-' || *c == '+') {
+        ++c;
+    }
+    std::uint32_t magnitude = 0;
+    for (; detail::isDigit(*c); ++c) {
+        magnitude = magnitude * 10u + static_cast<std::uint32_t>(*c - '0');
+    }
+    number = negative ? 0u - magnitude : magnitude;
+    // What was read up to c holds no dot and no terminator.
+    while (*c != '.' && *c != '\0') {
+        ++c;
+    }
+    text = c;
+    return true;
+}
+
 }  // namespace snmp

@@ -64,14 +64,13 @@ const char* NumericValue::toText() const {
 
 void NumericValue::setValue(std::int32_t number) noexcept {
     value_ = number;
-    std::uint16_t length = kWidth32;
-    // Drop the top octet while the number still fits, signed, in one octet less.
-    while (length > 1) {
-        const std::int64_t limit = std::int64_t{1} << (8 * (length - 1) - 1);
-        if (number < -limit || number >= limit) {
-            break;
-        }
-        --length;
+    // The bits that differ from the sign, all of which the octets must hold
+    // below their own top (sign) bit.
+    const auto bits = static_cast<std::uint32_t>(number);
+    const std::uint32_t magnitude = number < 0 ? ~bits : bits;
+    std::uint16_t length = 1;
+    while (length < kWidth32 && (magnitude >> (8 * length - 1)) != 0) {
+        ++length;
     }
     setContentLength(length);
     discardCachedText();

@@ -31,6 +31,11 @@ public:
 
 protected:
     SnmpValue(std::uint16_t tag, const char* typeName) noexcept;
+    // Values held in place (a PDU's fields) are copied or moved whole.
+    SnmpValue(const SnmpValue&) = default;
+    SnmpValue(SnmpValue&&) noexcept = default;
+    SnmpValue& operator=(const SnmpValue&) = default;
+    SnmpValue& operator=(SnmpValue&&) noexcept = default;
     // Decode constructor: the caller consumed the tag octet, the cursor
     // stands at the length octets and is left at the first content octet.
     // A length above 65535 cannot be held: the cursor fails and the content
