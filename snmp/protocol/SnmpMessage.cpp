@@ -1,5 +1,6 @@
 #include "snmp/protocol/SnmpMessage.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,8 @@ namespace snmp {
 namespace {
 
 constexpr char kDefaultCommunity[] = "mirsta";
+constexpr std::uint32_t kDefaultCommunityLength = sizeof kDefaultCommunity - 1;
+constexpr std::uint8_t kOctetStringTag = 0x04;
 constexpr std::uint8_t kSequenceTag = 0x30;
 constexpr std::uint8_t kNoPduType = 255;
 constexpr char kNoBinding[] = "NULL";
@@ -41,9 +44,38 @@ void SnmpMessage::setPduType(std::int32_t type) {
     }
 }
 
-void SnmpMessage::setCommunity(const char* text) { community_ = std::make_unique<OctetStringValue>(text); }
-void SnmpMessage::setDefaultCommunity() { setCommunity(kDefaultCommunity); }
-void SnmpMessage::setCommunityValue(OctetStringValue* community) noexcept { community_.reset(community); }
+void SnmpMessage::setCommunity(const char* text) {
+    community_ = std::make_unique<OctetStringValue>(text);
+    defaultCommunity_ = false;
+}
+
+void SnmpMessage::setDefaultCommunity() noexcept {
+    community_.reset();
+    defaultCommunity_ = true;
+}
+
+void SnmpMessage::setCommunityValue(OctetStringValue* community) noexcept {
+    community_.reset(community);
+    defaultCommunity_ = false;
+}
+
+std::uint32_t SnmpMessage::communitySize() const noexcept {
+    if (community_) {
+        return community_->encodedSize();
+    }
+    return defaultCommunity_ ? tlvSize(kDefaultCommunityLength) : 0;
+}
+
+void SnmpMessage::encodeCommunity(std::uint8_t*& out) const {
+    if (community_) {
+        community_->encode(out);
+    } else if (defaultCommunity_) {
+        *out++ = kOctetStringTag;
+        writeLength(out, kDefaultCommunityLength);
+        std::memcpy(out, kDefaultCommunity, kDefaultCommunityLength);
+        out += kDefaultCommunityLength;
+    }
+}
 void SnmpMessage::setPdu(PduBase* pdu) noexcept { pdu_.reset(pdu); }
 
 void SnmpMessage::setVersion(IntegerValue* version) {
@@ -60,7 +92,7 @@ std::uint32_t SnmpMessage::pduContentSize() const noexcept {
 }
 
 std::uint32_t SnmpMessage::contentSizeAround(std::uint32_t pduContent) const noexcept {
-    return (version_ ? version_->encodedSize() : 0) + (community_ ? community_->encodedSize() : 0) +
+    return (version_ ? version_->encodedSize() : 0) + communitySize() +
            (pdu_ ? tlvSize(pduContent) : 0);
 }
 
@@ -76,9 +108,7 @@ void SnmpMessage::encode(std::uint8_t*& cursor) const {
     if (version_) {
         version_->encode(out);
     }
-    if (community_) {
-        community_->encode(out);
-    }
+    encodeCommunity(out);
     if (!pdu_) {
         return;
     }
@@ -95,7 +125,12 @@ std::int32_t SnmpMessage::getVersion() const {
     return version_->getValue();
 }
 
-const char* SnmpMessage::getCommunity() const { return community_ ? community_->toText() : nullptr; }
+const char* SnmpMessage::getCommunity() const {
+    if (community_) {
+        return community_->toText();
+    }
+    return defaultCommunity_ ? kDefaultCommunity : nullptr;
+}
 
 std::int32_t SnmpMessage::getVarBindCount() const noexcept {
     std::int32_t count = 0;

@@ -94,7 +94,10 @@ private:
     // itself, so that a received message never makes and drops a default one.
     explicit SnmpMessage(WithoutCommunity) noexcept {}
 
-    void setDefaultCommunity();
+    void setDefaultCommunity() noexcept;
+    // The community's TLV: its size, and writing it; nothing without one.
+    std::uint32_t communitySize() const noexcept;
+    void encodeCommunity(std::uint8_t*& out) const;
     // The PDU's content: its fields and the binding list; 0 without a PDU.
     std::uint32_t pduContentSize() const noexcept;
     // The message's content for a PDU content of pduContent octets.
@@ -107,6 +110,10 @@ private:
     std::unique_ptr<PduBase> pdu_;
     std::optional<IntegerValue> version_;
     std::unique_ptr<OctetStringValue> community_;
+    // The default community is not made as a value: while this is set (and
+    // community_ is null) the message reads and writes it from a constant,
+    // so a request whose community is set at once never makes and drops it.
+    bool defaultCommunity_ = false;
     VarBindList bindings_;
     std::int32_t pduType_ = 0;
 };

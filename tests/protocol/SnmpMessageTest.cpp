@@ -82,6 +82,18 @@ TEST(SnmpMessage, ADefaultMessageHoldsOnlyTheDefaultCommunity) {
     }
 }
 
+TEST(SnmpMessage, TheDefaultCommunityGoesWhenTheCommunityIsReplacedOrRemoved) {
+    SnmpMessage removed;
+    removed.setCommunityValue(nullptr);
+    EXPECT_EQ(removed.getCommunity(), nullptr);
+    EXPECT_EQ(toHex(encodeMessage(removed)), "30 00");
+
+    SnmpMessage replaced(165, 0);
+    replaced.setCommunity("");
+    EXPECT_STREQ(replaced.getCommunity(), "");
+    EXPECT_EQ(toHex(encodeMessage(replaced)), "30 05 02 01 00 04 00");
+}
+
 TEST(SnmpMessage, ATypeWithoutAPduClassGivesAMessageOfVersionAndCommunityOnly) {
     SnmpMessage message(165, 1);
     message.setRequestId(9);
