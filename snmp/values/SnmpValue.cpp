@@ -1,26 +1,11 @@
 #include "snmp/values/SnmpValue.h"
 
 #include <cstring>
-#include <limits>
 #include <utility>
 
 #include "snmp/ber/BerPrimitives.h"
 
 namespace snmp {
-
-SnmpValue::SnmpValue(std::uint16_t tag, const char* typeName) noexcept : tag_(tag), typeName_(typeName) {}
-
-SnmpValue::SnmpValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept
-    : tag_(tag), typeName_(typeName) {
-    std::uint32_t length = 0;
-    readLength(cursor, length);
-    // No datagram can carry such a length; keeping its low 16 bits would read
-    // on from the wrong place.
-    if (length > std::numeric_limits<std::uint16_t>::max()) {
-        cursor.fail();
-    }
-    contentLength_ = cursor.failed() ? 0 : static_cast<std::uint16_t>(length);
-}
 
 std::uint8_t* SnmpValue::encodeToBuffer() const {
     std::uint8_t* buffer = new std::uint8_t[encodedSize()];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "snmp/ber/BerObject.h"
@@ -63,5 +64,22 @@ private:
     mutable bool textCached_ = false;
     mutable std::string cachedText_;
 };
+
+// The constructors are defined here so that every value class's own
+// constructor, decoding included, can inline them.
+
+inline SnmpValue::SnmpValue(std::uint16_t tag, const char* typeName) noexcept : tag_(tag), typeName_(typeName) {}
+
+inline SnmpValue::SnmpValue(ReadCursor& cursor, std::uint16_t tag, const char* typeName) noexcept
+    : tag_(tag), typeName_(typeName) {
+    std::uint32_t length = 0;
+    readLength(cursor, length);
+    // No datagram can carry such a length; keeping its low 16 bits would read
+    // on from the wrong place.
+    if (length > std::numeric_limits<std::uint16_t>::max()) {
+        cursor.fail();
+    }
+    contentLength_ = cursor.failed() ? 0 : static_cast<std::uint16_t>(length);
+}
 
 }  // namespace snmp
