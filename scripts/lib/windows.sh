@@ -1,7 +1,7 @@
 # Sourced by scripts/test after setup.sh: the Windows pass. Cross-builds the
 # library, quarlin.exe and the unit tests with MinGW-w64, runs the unit tests
 # under Wine, then runs the end-to-end tests against quarlin.exe under Wine.
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2154  # repo_root and jobs come from setup.sh
 
 wine_run="$repo_root/cmake/toolchains/wine-run"
 
