@@ -35,7 +35,7 @@ install_missing_packages() {
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq "${missing[@]}"
 }
 
 # configure_and_build PRESET: configures and builds one CMake preset.
