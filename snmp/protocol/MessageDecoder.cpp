@@ -1,6 +1,7 @@
 #include "snmp/protocol/MessageDecoder.h"
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 #include "snmp/protocol/PduFactory.h"
 #include "snmp/values/IpAddressValue.h"
 #include "snmp/values/NumericValues.h"
@@ -11,15 +12,6 @@
 namespace snmp {
 
 namespace {
-
-constexpr std::uint8_t kIntegerTag = 2;
-constexpr std::uint8_t kOctetStringTag = 4;
-constexpr std::uint8_t kOidTag = 6;
-constexpr std::uint8_t kIpAddressTag = 64;
-constexpr std::uint8_t kCounterTag = 65;
-constexpr std::uint8_t kGaugeTag = 66;
-constexpr std::uint8_t kTimeTicksTag = 67;
-constexpr std::uint8_t kCounter64Tag = 70;
 
 // The value class for a binding element's tag octet; an unknown tag gives
 // an Opaque value.
@@ -95,7 +87,7 @@ std::unique_ptr<SnmpMessage> MessageDecoder::decode(ReadCursor& cursor, std::uin
     if (cursor.failed() || static_cast<std::int32_t>(outerLength) > static_cast<std::int32_t>(datagramLength)) {
         return nullptr;
     }
-    std::unique_ptr<SnmpMessage> message(new SnmpMessage(SnmpMessage::WithoutCommunity{}));
+    auto message = std::make_unique<SnmpMessage>();
 
     // A version or community of another tag is not there: the next field is
     // read from just after that tag octet.
@@ -106,9 +98,7 @@ std::unique_ptr<SnmpMessage> MessageDecoder::decode(ReadCursor& cursor, std::uin
     }
     readTagNumber(cursor, tag);
     if (tag == kOctetStringTag) {
-        message->community_ = std::make_unique<OctetStringValue>(cursor);
-    } else {
-        message->setDefaultCommunity();
+        message->setCommunityValue(new OctetStringValue(cursor));
     }
 
     message->pdu_ = createPdu(cursor.readOctet());

@@ -4,12 +4,11 @@
 #include <utility>
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 
 namespace snmp {
 
 namespace {
-
-constexpr std::uint32_t kIntegerTag = 2;
 
 // Decodes one field that expects an INTEGER. Another tag leaves the field as
 // it was, with the cursor just after that tag octet; so does data that ends

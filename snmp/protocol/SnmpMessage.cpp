@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 #include "snmp/protocol/PduFactory.h"
 #include "snmp/values/OidValue.h"
 
@@ -14,8 +15,6 @@ namespace {
 
 constexpr char kDefaultCommunity[] = "mirsta";
 constexpr std::uint32_t kDefaultCommunityLength = sizeof kDefaultCommunity - 1;
-constexpr std::uint8_t kOctetStringTag = 0x04;
-constexpr std::uint8_t kSequenceTag = 0x30;
 constexpr std::uint8_t kNoPduType = 255;
 constexpr char kNoBinding[] = "NULL";
 
@@ -28,10 +27,9 @@ std::uint32_t tlvSize(std::uint32_t content) noexcept { return 1 + lengthFieldSi
 
 }  // namespace
 
-SnmpMessage::SnmpMessage() { setDefaultCommunity(); }
+SnmpMessage::SnmpMessage() = default;
 
 SnmpMessage::SnmpMessage(std::int32_t type, std::int32_t version) : version_(std::in_place, version) {
-    setDefaultCommunity();
     setPduType(type);
 }
 
@@ -47,11 +45,6 @@ void SnmpMessage::setPduType(std::int32_t type) {
 void SnmpMessage::setCommunity(const char* text) {
     community_ = std::make_unique<OctetStringValue>(text);
     defaultCommunity_ = false;
-}
-
-void SnmpMessage::setDefaultCommunity() noexcept {
-    community_.reset();
-    defaultCommunity_ = true;
 }
 
 void SnmpMessage::setCommunityValue(OctetStringValue* community) noexcept {

@@ -89,12 +89,6 @@ public:
 
 private:
     friend class MessageDecoder;
-    struct WithoutCommunity {};
-    // For the decoder, which reads the community or else sets the default
-    // itself, so that a received message never makes and drops a default one.
-    explicit SnmpMessage(WithoutCommunity) noexcept {}
-
-    void setDefaultCommunity() noexcept;
     // The community's TLV: its size, and writing it; nothing without one.
     std::uint32_t communitySize() const noexcept;
     void encodeCommunity(std::uint8_t*& out) const;
@@ -113,7 +107,7 @@ private:
     // The default community is not made as a value: while this is set (and
     // community_ is null) the message reads and writes it from a constant,
     // so a request whose community is set at once never makes and drops it.
-    bool defaultCommunity_ = false;
+    bool defaultCommunity_ = true;
     VarBindList bindings_;
     std::int32_t pduType_ = 0;
 };

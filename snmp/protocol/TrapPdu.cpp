@@ -1,15 +1,11 @@
 #include "snmp/protocol/TrapPdu.h"
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 
 namespace snmp {
 
 namespace {
-
-constexpr std::uint32_t kIntegerTag = 2;
-constexpr std::uint32_t kOidTag = 6;
-constexpr std::uint32_t kIpAddressTag = 64;
-constexpr std::uint32_t kTimeTicksTag = 67;
 
 template <typename Value>
 void encodeIfPresent(const std::unique_ptr<Value>& field, std::uint8_t*& cursor) {

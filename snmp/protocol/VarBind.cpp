@@ -1,13 +1,12 @@
 #include "snmp/protocol/VarBind.h"
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 
 namespace snmp {
 
 namespace {
 
-constexpr std::uint8_t kSequenceTag = 0x30;
-constexpr std::uint8_t kNullTag = 0x05;
 constexpr std::uint32_t kNullSize = 2;
 
 }  // namespace

@@ -1,14 +1,9 @@
 #include "snmp/protocol/VarBindList.h"
 
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 
 namespace snmp {
-
-namespace {
-
-constexpr std::uint8_t kSequenceTag = 0x30;
-
-}  // namespace
 
 VarBindList::~VarBindList() {
     while (head_ != nullptr) {

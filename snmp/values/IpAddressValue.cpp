@@ -3,13 +3,13 @@
 #include <string>
 #include <utility>
 
+#include "snmp/ber/BerTags.h"
 #include "snmp/values/DottedText.h"
 
 namespace snmp {
 
 namespace {
 
-constexpr std::uint16_t kIpAddressTag = 64;
 constexpr std::uint16_t kAddressLength = 4;
 
 }  // namespace

@@ -4,16 +4,11 @@
 
 #include "platform/Text.h"
 #include "snmp/ber/BerPrimitives.h"
+#include "snmp/ber/BerTags.h"
 
 namespace snmp {
 
 namespace {
-
-constexpr std::uint16_t kIntegerTag = 2;
-constexpr std::uint16_t kCounterTag = 65;
-constexpr std::uint16_t kGaugeTag = 66;
-constexpr std::uint16_t kTimeTicksTag = 67;
-constexpr std::uint16_t kCounter64Tag = 70;
 
 constexpr std::uint32_t kWidth32 = 4;
 constexpr std::uint32_t kWidth64 = 8;

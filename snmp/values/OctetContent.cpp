@@ -4,10 +4,6 @@
 
 namespace snmp {
 
-OctetContent::OctetContent(const std::uint8_t* octets, std::size_t count) {
-    assign(octets, count);
-}
-
 void OctetContent::assign(const std::uint8_t* octets, std::size_t count) {
     std::uint8_t* destination = inline_;
     if (count < kInlineCapacity) {

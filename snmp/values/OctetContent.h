@@ -16,7 +16,6 @@ namespace snmp {
 class OctetContent {
 public:
     OctetContent() noexcept = default;
-    OctetContent(const std::uint8_t* octets, std::size_t count);
     OctetContent(const OctetContent&) = delete;
     OctetContent& operator=(const OctetContent&) = delete;
 

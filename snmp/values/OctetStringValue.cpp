@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
+#include "snmp/ber/BerTags.h"
+
 namespace snmp {
 
 namespace {
-
-constexpr std::uint16_t kOctetStringTag = 4;
 
 // 1 for a printable octet (0x20 to 0x7E), a tab, a line feed or a carriage
 // return, else 0. Written without branches so that a loop over many octets

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "snmp/ber/BerTags.h"
 #include "snmp/ber/SubIdentifiers.h"
 #include "snmp/values/DottedText.h"
 
@@ -10,7 +11,6 @@ namespace snmp {
 
 namespace {
 
-constexpr std::uint16_t kOidTag = 6;
 // Longest content built from text. No datagram the library receives is larger,
 // so a longer identifier could never be answered anyway.
 constexpr std::size_t kWorkAreaSize = 4096;

@@ -3,13 +3,9 @@
 #include <string>
 #include <utility>
 
+#include "snmp/ber/BerTags.h"
+
 namespace snmp {
-
-namespace {
-
-constexpr std::uint16_t kOpaqueTag = 68;
-
-}  // namespace
 
 OpaqueValue::OpaqueValue(ReadCursor& cursor) : SnmpValue(cursor, kOpaqueTag, "Opaque") {
     const std::uint8_t* octets = takeContent(cursor);
