@@ -22,17 +22,28 @@ void OidFromText(benchmark::State& state) {
 }
 BENCHMARK(OidFromText)->DenseRange(0, 1);
 
+// The identifier's encoding, for the benchmarks that decode it: the cursor
+// starts after the tag octet, as a decoder leaves it.
+struct Encoding {
+    explicit Encoding(const char* text) {
+        const snmp::OidValue source(text);
+        std::uint8_t* end = octets;
+        source.encode(end);
+        length = static_cast<std::size_t>(end - octets - 1);
+    }
+    snmp::ReadCursor cursor() const { return snmp::ReadCursor(octets + 1, length); }
+
+    std::uint8_t octets[64] = {};
+    std::size_t length = 0;
+};
+
 // toText keeps its text once made, so each round starts from a new value,
 // decoded from the identifier's encoding (a copy of its content octets).
 void OidToText(benchmark::State& state) {
     const char* text = kTexts[state.range(0)];
-    const snmp::OidValue source(text);
-    std::uint8_t encoding[64];
-    std::uint8_t* end = encoding;
-    source.encode(end);
-    const auto length = static_cast<std::size_t>(end - encoding - 1);
+    const Encoding encoding(text);
     for (auto _ : state) {
-        snmp::ReadCursor cursor(encoding + 1, length);
+        snmp::ReadCursor cursor = encoding.cursor();
         const snmp::OidValue oid(cursor);
         benchmark::DoNotOptimize(oid.toText());
     }
@@ -42,13 +53,9 @@ BENCHMARK(OidToText)->DenseRange(0, 1);
 
 // The decode alone, to separate it from the text in OidToText.
 void OidDecode(benchmark::State& state) {
-    const snmp::OidValue source(kTexts[state.range(0)]);
-    std::uint8_t encoding[64];
-    std::uint8_t* end = encoding;
-    source.encode(end);
-    const auto length = static_cast<std::size_t>(end - encoding - 1);
+    const Encoding encoding(kTexts[state.range(0)]);
     for (auto _ : state) {
-        snmp::ReadCursor cursor(encoding + 1, length);
+        snmp::ReadCursor cursor = encoding.cursor();
         const snmp::OidValue oid(cursor);
         benchmark::DoNotOptimize(&oid);
     }
