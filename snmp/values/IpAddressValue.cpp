@@ -28,10 +28,7 @@ IpAddressValue::IpAddressValue(const char* text) : SnmpValue(kIpAddressTag, "IpA
 }
 
 IpAddressValue::IpAddressValue(ReadCursor& cursor) : SnmpValue(cursor, kIpAddressTag, "IpAddress") {
-    const std::uint8_t* octets = takeContent(cursor);
-    if (octets != nullptr) {
-        content_.assign(octets, getContentLength());
-    }
+    copyContent(cursor, content_);
 }
 
 void IpAddressValue::encode(std::uint8_t*& cursor) const {

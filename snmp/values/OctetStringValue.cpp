@@ -34,10 +34,7 @@ OctetStringValue::OctetStringValue(const char* text) : SnmpValue(kOctetStringTag
 }
 
 OctetStringValue::OctetStringValue(ReadCursor& cursor) : SnmpValue(cursor, kOctetStringTag, "String") {
-    const std::uint8_t* octets = takeContent(cursor);
-    if (octets != nullptr) {
-        content_.assign(octets, getContentLength());
-    }
+    copyContent(cursor, content_);
 }
 
 void OctetStringValue::encode(std::uint8_t*& cursor) const {

@@ -49,10 +49,7 @@ OidValue::OidValue(const char* text) : SnmpValue(kOidTag, "OID") {
 }
 
 OidValue::OidValue(ReadCursor& cursor) : SnmpValue(cursor, kOidTag, "OID") {
-    const std::uint8_t* octets = takeContent(cursor);
-    if (octets != nullptr) {
-        content_.assign(octets, getContentLength());
-    }
+    copyContent(cursor, content_);
 }
 
 void OidValue::encode(std::uint8_t*& cursor) const {

@@ -8,10 +8,7 @@
 namespace snmp {
 
 OpaqueValue::OpaqueValue(ReadCursor& cursor) : SnmpValue(cursor, kOpaqueTag, "Opaque") {
-    const std::uint8_t* octets = takeContent(cursor);
-    if (octets != nullptr) {
-        content_.assign(octets, getContentLength());
-    }
+    copyContent(cursor, content_);
 }
 
 void OpaqueValue::encode(std::uint8_t*& cursor) const {

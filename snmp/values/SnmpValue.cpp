@@ -22,6 +22,13 @@ const std::uint8_t* SnmpValue::takeContent(ReadCursor& cursor) noexcept {
     return octets;
 }
 
+void SnmpValue::copyContent(ReadCursor& cursor, OctetContent& content) {
+    const std::uint8_t* octets = takeContent(cursor);
+    if (octets != nullptr) {
+        content.assign(octets, contentLength_);
+    }
+}
+
 void SnmpValue::encodeOctets(std::uint8_t*& cursor, const std::uint8_t* content) const noexcept {
     *cursor++ = static_cast<std::uint8_t>(tag_);
     writeLength(cursor, contentLength_);

@@ -7,6 +7,7 @@
 #include "snmp/ber/BerObject.h"
 #include "snmp/ber/BerPrimitives.h"
 #include "snmp/ber/ReadCursor.h"
+#include "snmp/values/OctetContent.h"
 
 namespace snmp {
 
@@ -48,6 +49,8 @@ protected:
     // past the end of the data the cursor fails, the content length becomes 0
     // and the result is null.
     const std::uint8_t* takeContent(ReadCursor& cursor) noexcept;
+    // takeContent, copied into content; content stays empty when it fails.
+    void copyContent(ReadCursor& cursor, OctetContent& content);
     // Writes the whole TLV: tag octet, length field, content-length octets of content.
     void encodeOctets(std::uint8_t*& cursor, const std::uint8_t* content) const noexcept;
     // Stores the text form on first use and returns it.
