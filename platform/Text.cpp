@@ -2,9 +2,9 @@
 
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
 
 #ifdef _WIN32
+// _strupr is the Windows C runtime's own, outside namespace std.
 #include <string.h>
 #endif
 
